@@ -11,7 +11,8 @@ namespace morvane {
 
 class CommonDialog {
 public:
-    enum Kinds { Open = 0, Save = 1, Font = 2, Help = 3 };
+    // Named apart from Open(), the operation, which a plain "Open" enumerator would hide.
+    enum Kinds { OpenKind = 0, SaveKind = 1, FontKind = 2, HelpKind = 3 };
 
     explicit CommonDialog(FileDialog& dialog);
 
@@ -40,7 +41,7 @@ public:
 
 private:
     FileDialog& dialog_;
-    int kind_ = Open;
+    int kind_ = OpenKind;
 };
 
 }  // namespace morvane

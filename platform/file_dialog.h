@@ -10,6 +10,7 @@ namespace morvane {
 struct FileType {
     std::string description;  // shown in the dialog's type list
     std::string pattern;      // which files the type lists, e.g. "*.txt"
+    friend bool operator==(const FileType&, const FileType&) = default;
 };
 
 struct FileDialogRequest {
