@@ -39,7 +39,7 @@ fi
 man_page=$(ls "$usr/share/man/man1/morvane-extract.1"* 2>/dev/null | head -n 1 || true)
 if [[ -z $man_page ]]; then
   fail "missing /usr/share/man/man1/morvane-extract.1(.gz)"
-else
+elif command -v man >/dev/null; then
   warnings=$(LC_ALL=C.UTF-8 man --warnings -l "$man_page" 2>&1 >/dev/null) || fail "man cannot show $man_page"
   [[ -z $warnings ]] || fail "man page warnings: $warnings"
 fi
