@@ -53,11 +53,11 @@ public:
             if (digits == 0 && !open_) continue;
             if (Block(digits, pos)) return;
         }
-        if (pos < size_) {
+        if (pos < size_ || open_) {
             // The zero padding reads as non-digits, so a run open at the end
             // of the text closes right there.
             unsigned char tail[kBlock] = {};
-            std::memcpy(tail, data_ + pos, size_ - pos);
+            if (pos < size_) std::memcpy(tail, data_ + pos, size_ - pos);
             if (Block(DigitMask(tail), pos)) return;
         }
     }
