@@ -1,0 +1,115 @@
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iterator>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace morvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("morvane files 文件 " + std::to_string(std::random_device{}()));
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+    std::string WriteFile(const std::string& name, const std::string& bytes) const {
+        std::ofstream(PathOf(name), std::ios::binary) << bytes;
+        return PathOf(name);
+    }
+
+    static std::string ReadFile(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << file.rdbuf();
+        return bytes.str();
+    }
+
+    static FileStatus Replace(const std::string& path, const std::string& bytes) {
+        ReplacementFile file;
+        if (FileStatus status = file.Open(path); !status) return status;
+        if (FileStatus status = file.Write(bytes); !status) return status;
+        return file.Commit();
+    }
+
+    std::size_t EntryCount() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(FilesTest, UncommittedReplacementLeavesTheOldFileAndNoTrace) {
+    const std::string target = WriteFile("list.txt", "old");
+    {
+        ReplacementFile file;
+        ASSERT_TRUE(file.Open(target));
+        ASSERT_TRUE(file.Write("new, never committed"));
+        EXPECT_EQ(EntryCount(), 2u) << "the bytes go to a file beside the target";
+    }
+    EXPECT_EQ(ReadFile(target), "old");
+    EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(FilesTest, ReplacementKeepsPermissionsAndNewFilesGetTheUsualOnes) {
+    const std::string existing = WriteFile("existing.txt", "old");
+    fs::permissions(existing, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(Replace(existing, "new"));
+    EXPECT_EQ(ReadFile(existing), "new");
+    EXPECT_EQ(fs::status(existing).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    // A file made the ordinary way shows what the user's file-creation mask allows.
+    const std::string ordinary = WriteFile("ordinary.txt", "");
+    ASSERT_TRUE(Replace(PathOf("fresh.txt"), "new"));
+    EXPECT_EQ(fs::status(PathOf("fresh.txt")).permissions(), fs::status(ordinary).permissions());
+}
+
+TEST_F(FilesTest, ReplacementThroughASymbolicLinkKeepsTheLink) {
+    const std::string real = WriteFile("real.txt", "old");
+    fs::create_symlink("real.txt", PathOf("link.txt"));
+    fs::create_symlink("not yet there.txt", PathOf("dangling.txt"));
+
+    ASSERT_TRUE(Replace(PathOf("link.txt"), "through the link"));
+    EXPECT_TRUE(fs::is_symlink(PathOf("link.txt")));
+    EXPECT_EQ(ReadFile(real), "through the link");
+
+    ASSERT_TRUE(Replace(PathOf("dangling.txt"), "made at the end of the link"));
+    EXPECT_TRUE(fs::is_symlink(PathOf("dangling.txt")));
+    EXPECT_EQ(ReadFile(PathOf("not yet there.txt")), "made at the end of the link");
+}
+
+TEST_F(FilesTest, FailuresCarryTheSystemsReason) {
+    fs::create_directory(folder_ / "folder");
+    InputFile input;
+    EXPECT_EQ(input.Open(PathOf("missing.txt")).reason(), "No such file or directory");
+    EXPECT_EQ(input.Open(PathOf("folder")).reason(), "Is a directory");
+    ReplacementFile output;
+    EXPECT_EQ(output.Open(PathOf("folder")).reason(), "Is a directory");
+    EXPECT_EQ(output.Open(PathOf("missing folder/out.txt")).reason(), "No such file or directory");
+}
+
+TEST_F(FilesTest, InputKnowsItsSizeAndReadsToTheEnd) {
+    InputFile input;
+    ASSERT_TRUE(input.Open(WriteFile("in.txt", "0123456789")));
+    EXPECT_EQ(input.Size(), 10u);
+    char buffer[8];
+    ReadResult first = input.Read(buffer, sizeof buffer);
+    EXPECT_EQ(first.count, 8u);
+    ReadResult last = input.Read(buffer, sizeof buffer);
+    EXPECT_TRUE(last.status);
+    EXPECT_EQ(std::string(buffer, last.count), "89");
+}
+
+}  // namespace
+}  // namespace morvane
