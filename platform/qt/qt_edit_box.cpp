@@ -1,0 +1,24 @@
+#include "platform/qt/qt_edit_box.h"
+
+#include <limits>
+
+namespace morvane {
+
+QtEditBox::QtEditBox(QLineEdit* lineEdit) : lineEdit_(lineEdit) {
+    // QLineEdit cuts its text at 32767 characters by default, which would hand
+    // the extraction a different path from the one the user chose.
+    if (lineEdit_) lineEdit_->setMaxLength(std::numeric_limits<int>::max());
+}
+
+std::string QtEditBox::Content() const {
+    if (!lineEdit_) return {};
+    return lineEdit_->text().toLocal8Bit().toStdString();
+}
+
+void QtEditBox::SetContent(const std::string& text) {
+    if (!lineEdit_) return;
+    // c_str(): a text ends at its first zero byte.
+    lineEdit_->setText(QString::fromLocal8Bit(text.c_str()));
+}
+
+}  // namespace morvane

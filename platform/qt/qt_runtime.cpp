@@ -1,0 +1,109 @@
+#include "platform/qt/qt_runtime.h"
+
+#include <QDir>
+#include <QIcon>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+
+#include "app/main_window.h"
+#include "platform/qt/described_window.h"
+#include "platform/qt/fatal_error.h"
+#include "platform/qt/qt_edit_box.h"
+#include "platform/qt/qt_file_dialog.h"
+#include "platform/qt/qt_message_box_display.h"
+#if __has_include("platform/qt/qt_progress_display.h")
+#include "platform/qt/qt_progress_display.h"
+#else
+namespace morvane {
+class QtProgressDisplay : public ProgressDisplay {
+public:
+    void Begin(const std::string&) override {}
+    bool Update(std::uint64_t, std::uint64_t) override { return true; }
+    void End() override {}
+};
+}  // namespace morvane
+#endif
+#include "platform/qt/qt_translations.h"
+
+namespace morvane {
+namespace {
+
+// No exception may travel through Qt's event loop: a handler's failure is a
+// fatal error of the program, reported where it happened.
+void Dispatch(Handler handler, MainWindow& window) {
+    try {
+        handler(window);
+    } catch (...) {
+        EndWithFatalError(std::current_exception());
+    }
+}
+
+}  // namespace
+
+// The live window with the desktop services its handlers use; they live exactly
+// as long as the runtime, so a handler never outlives what it was given.
+struct QtRuntime::LoadedWindow {
+    explicit LoadedWindow(DescribedWindow* window)
+        : widget(window), pathBox(window->findChild<QLineEdit*>()),
+          main(pathBox, fileDialog, messageBox, progress) {}
+
+    QPointer<DescribedWindow> widget;
+    QtEditBox pathBox;
+    QtFileDialog fileDialog;
+    QtMessageBoxDisplay messageBox;
+    QtProgressDisplay progress;
+    MainWindow main;
+};
+
+QtRuntime::QtRuntime(int argc, char** argv) : programPath_(argc > 0 && argv[0] ? argv[0] : "morvane") {
+    qtArgv_[0] = programPath_.data();
+    if (!QApplication::instance()) ownApplication_ = std::make_unique<QApplication>(qtArgc_, qtArgv_);
+    QApplication::setApplicationName(QStringLiteral("Morvane"));
+    // From the program's resources; without them the desktop's default icon shows.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
+    qtTranslation_ = LoadQtTranslation(QLocale::system());
+    if (qtTranslation_) QApplication::installTranslator(qtTranslation_.get());
+}
+
+QtRuntime::~QtRuntime() {
+    if (loaded_) delete loaded_->widget.data();
+}
+
+void QtRuntime::Initialize() {
+    // Relative paths then mean the same wherever the program was started from.
+    QDir::setCurrent(QApplication::applicationDirPath());
+}
+
+bool QtRuntime::LoadWindow(const WindowDescription& description) {
+    auto* window = new DescribedWindow(description);
+    loaded_ = std::make_unique<LoadedWindow>(window);
+    MainWindow& main = loaded_->main;
+
+    for (const ControlDescription& control : description.controls) {
+        if (control.kind != ControlKind::PushButton || !control.onClick) continue;
+        auto* button = window->findChild<QPushButton*>(QString::fromLocal8Bit(control.name.c_str()));
+        if (!button) continue;
+        const Handler handler = control.onClick;
+        QObject::connect(button, &QPushButton::clicked, window, [handler, &main] { Dispatch(handler, main); });
+    }
+
+    if (description.window.onCreated) Dispatch(description.window.onCreated, main);
+    // The created handler may have closed the window already.
+    if (loaded_->widget && description.window.visible) loaded_->widget->ShowCentred();
+    return true;
+}
+
+void QtRuntime::RunMessageLoop() {
+    // With no window alive nothing could ever end the loop.
+    if (!Window()) return;
+    QApplication::setQuitOnLastWindowClosed(true);
+    QApplication::exec();
+}
+
+QWidget* QtRuntime::Window() const { return loaded_ ? loaded_->widget.data() : nullptr; }
+
+MainWindow* QtRuntime::LoadedMainWindow() const { return loaded_ ? &loaded_->main : nullptr; }
+
+}  // namespace morvane
