@@ -88,14 +88,14 @@ window_geometry() {
     echo "$x $y $w $h"
 }
 
-# wait_exit PID [SECONDS]: waits for a tracked process to end; prints its exit code.
+# wait_exit PID [SECONDS]: waits for a tracked process to end and sets EXIT_CODE.
+# Call it directly, not in $(...): a subshell can't collect the exit code.
 wait_exit() {
-    local pid=$1 timeout=${2:-20} deadline=$((SECONDS + ${2:-20})) code
+    local pid=$1 timeout=${2:-20} deadline=$((SECONDS + ${2:-20}))
     while ((SECONDS < deadline)); do
         if ! alive "$pid"; then
-            code=0
-            wait "$pid" || code=$?
-            echo "$code"
+            EXIT_CODE=0
+            wait "$pid" || EXIT_CODE=$?
             return 0
         fi
         sleep 0.1
