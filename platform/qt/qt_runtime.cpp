@@ -13,18 +13,7 @@
 #include "platform/qt/qt_edit_box.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_message_box_display.h"
-#if __has_include("platform/qt/qt_progress_display.h")
 #include "platform/qt/qt_progress_display.h"
-#else
-namespace morvane {
-class QtProgressDisplay : public ProgressDisplay {
-public:
-    void Begin(const std::string&) override {}
-    bool Update(std::uint64_t, std::uint64_t) override { return true; }
-    void End() override {}
-};
-}  // namespace morvane
-#endif
 #include "platform/qt/qt_translations.h"
 
 namespace morvane {
