@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "app/hyperlink_label.h"
 #include "app/main_window.h"
 
 namespace morvane {
@@ -40,7 +41,7 @@ WindowDescription MakeMainWindowDescription() {
     label.verticalAlignment = VerticalAlignment::Centre;
 
     ControlDescription link = Control("超级链接框1", ControlKind::HyperlinkLabel, 112, 152, 120, 32);
-    link.text = "https://morvane.example/";
+    link.text = kMakerWebAddress;
     link.textColor = Color::Rgb(0, 0, 255);
     link.horizontalAlignment = HorizontalAlignment::Centre;
 
