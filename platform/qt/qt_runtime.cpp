@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "app/main_window.h"
 #include "platform/qt/described_window.h"
 #include "platform/qt/fatal_error.h"
@@ -57,7 +59,7 @@ QtRuntime::QtRuntime(int argc, char** argv) : programPath_(argc > 0 && argv[0] ?
 }
 
 QtRuntime::~QtRuntime() {
-    if (loaded_) delete loaded_->widget.data();
+    for (const auto& window : loaded_) delete window->widget.data();
 }
 
 void QtRuntime::Initialize() {
@@ -67,8 +69,8 @@ void QtRuntime::Initialize() {
 
 bool QtRuntime::LoadWindow(const WindowDescription& description) {
     auto* window = new DescribedWindow(description);
-    loaded_ = std::make_unique<LoadedWindow>(window);
-    MainWindow& main = loaded_->main;
+    LoadedWindow& loaded = *loaded_.emplace_back(std::make_unique<LoadedWindow>(window));
+    MainWindow& main = loaded.main;
 
     for (const ControlDescription& control : description.controls) {
         if (control.kind != ControlKind::PushButton || !control.onClick) continue;
@@ -80,19 +82,21 @@ bool QtRuntime::LoadWindow(const WindowDescription& description) {
 
     if (description.window.onCreated) Dispatch(description.window.onCreated, main);
     // The created handler may have closed the window already.
-    if (loaded_->widget && description.window.visible) loaded_->widget->ShowCentred();
+    if (loaded.widget && description.window.visible) loaded.widget->ShowCentred();
     return true;
 }
 
 void QtRuntime::RunMessageLoop() {
     // With no window alive nothing could ever end the loop.
-    if (!Window()) return;
+    const bool anyAlive =
+        std::any_of(loaded_.begin(), loaded_.end(), [](const auto& w) { return !w->widget.isNull(); });
+    if (!anyAlive) return;
     QApplication::setQuitOnLastWindowClosed(true);
     QApplication::exec();
 }
 
-QWidget* QtRuntime::Window() const { return loaded_ ? loaded_->widget.data() : nullptr; }
+QWidget* QtRuntime::Window() const { return loaded_.empty() ? nullptr : loaded_.back()->widget.data(); }
 
-MainWindow* QtRuntime::LoadedMainWindow() const { return loaded_ ? &loaded_->main : nullptr; }
+MainWindow* QtRuntime::LoadedMainWindow() const { return loaded_.empty() ? nullptr : &loaded_.back()->main; }
 
 }  // namespace morvane

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/runtime.h"
 
@@ -27,9 +28,9 @@ public:
     bool LoadWindow(const WindowDescription& description) override;
     void RunMessageLoop() override;
 
-    // The live window, or null once it has been destroyed.
+    // The window loaded last, or null once it has been destroyed.
     QWidget* Window() const;
-    // The window as the handlers see it, or null before a window was loaded.
+    // The window loaded last as the handlers see it, or null before any was loaded.
     MainWindow* LoadedMainWindow() const;
 
 private:
@@ -40,7 +41,8 @@ private:
     char* qtArgv_[2] = {nullptr, nullptr};
     std::unique_ptr<QApplication> ownApplication_;
     std::unique_ptr<QTranslator> qtTranslation_;
-    std::unique_ptr<LoadedWindow> loaded_;
+    // Every window loaded, kept for the whole run: its buttons' handlers refer to it.
+    std::vector<std::unique_ptr<LoadedWindow>> loaded_;
 };
 
 }  // namespace morvane
