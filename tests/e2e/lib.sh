@@ -136,9 +136,17 @@ click_at() {
 
 # set_clipboard TEXT: puts the text on the clipboard, as a person copying it elsewhere
 # would. xclip serves it from the background until another program takes the
-# clipboard over, or the X server ends.
+# clipboard over, or the X server ends. Its background copy may claim the clipboard
+# a moment after xclip returns, and a later claim would win over the program's own
+# copy, so this waits until the text can be read back.
 set_clipboard() {
+    local deadline=$((SECONDS + 10))
     printf '%s' "$1" | xclip -selection clipboard -i >/dev/null 2>&1
+    while ((SECONDS < deadline)); do
+        [[ $(xclip -selection clipboard -o 2>/dev/null || true) == "$1" ]] && return 0
+        sleep 0.05
+    done
+    fail "the clipboard did not take \"$1\""
 }
 
 # copy_focused_text: selects all of the focused text (ctrl+a ctrl+c) and prints what
