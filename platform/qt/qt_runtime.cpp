@@ -52,6 +52,8 @@ QtRuntime::QtRuntime(int argc, char** argv) : programPath_(argc > 0 && argv[0] ?
     qtArgv_[0] = programPath_.data();
     if (!QApplication::instance()) ownApplication_ = std::make_unique<QApplication>(qtArgc_, qtArgv_);
     QApplication::setApplicationName(QStringLiteral("Morvane"));
+    // Lets the desktop tie the window to its applications-menu entry (Wayland docks need it).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.morvane.Morvane"));
     // From the program's resources; without them the desktop's default icon shows.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
     qtTranslation_ = LoadQtTranslation(QLocale::system());
