@@ -4,10 +4,9 @@
 
 #include <filesystem>
 #include <iterator>
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
+
+#include "tests/support/temp_folder.h"
 
 namespace morvane {
 namespace {
@@ -16,25 +15,11 @@ namespace fs = std::filesystem;
 
 class FilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("morvane files 文件 " + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
+    std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
     std::string WriteFile(const std::string& name, const std::string& bytes) const {
-        std::ofstream(PathOf(name), std::ios::binary) << bytes;
-        return PathOf(name);
+        return folder_.WriteFile(name, bytes);
     }
-
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << file.rdbuf();
-        return bytes.str();
-    }
+    static std::string ReadFile(const std::string& path) { return test_support::TempFolder::ReadFile(path); }
 
     static FileStatus Replace(const std::string& path, const std::string& bytes) {
         ReplacementFile file;
@@ -44,10 +29,10 @@ protected:
     }
 
     std::size_t EntryCount() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()));
     }
 
-    fs::path folder_;
+    test_support::TempFolder folder_{"morvane files 文件 "};
 };
 
 TEST_F(FilesTest, UncommittedReplacementLeavesTheOldFileAndNoTrace) {
@@ -90,7 +75,7 @@ TEST_F(FilesTest, ReplacementThroughASymbolicLinkKeepsTheLink) {
 }
 
 TEST_F(FilesTest, FailuresCarryTheSystemsReason) {
-    fs::create_directory(folder_ / "folder");
+    fs::create_directory(folder_.path() / "folder");
     InputFile input;
     EXPECT_EQ(input.Open(PathOf("missing.txt")).reason(), "No such file or directory");
     EXPECT_EQ(input.Open(PathOf("folder")).reason(), "Is a directory");

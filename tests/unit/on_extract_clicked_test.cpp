@@ -4,13 +4,13 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <random>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/main_window.h"
+
+#include "tests/support/temp_folder.h"
 
 namespace morvane {
 namespace {
@@ -62,30 +62,16 @@ public:
 
 class OnExtractClickedTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("morvane 提取 " + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
+    std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
     std::string WriteFile(const std::string& name, const std::string& bytes) const {
-        std::ofstream(PathOf(name), std::ios::binary) << bytes;
-        return PathOf(name);
+        return folder_.WriteFile(name, bytes);
     }
-
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << file.rdbuf();
-        return bytes.str();
-    }
+    static std::string ReadFile(const std::string& path) { return test_support::TempFolder::ReadFile(path); }
 
     // What the folder holds: no temporary file may be left behind.
     std::vector<std::string> FolderEntries() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_)) names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(folder_.path())) names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -99,7 +85,7 @@ protected:
     using Messages = std::vector<std::pair<std::string, std::string>>;
     const Messages& messages() const { return messageBox_.shown; }
 
-    fs::path folder_;
+    test_support::TempFolder folder_{"morvane 提取 "};
     FakeEditBox editBox_;
     ScriptedFileDialog fileDialog_;
     RecordingMessageBox messageBox_;
@@ -162,7 +148,7 @@ TEST_F(OnExtractClickedTest, WritesTheListThenSaysDone) {
 }
 
 TEST_F(OnExtractClickedTest, UnreadableInputIsReportedAndNothingWritten) {
-    fs::create_directory(folder_ / "a folder");
+    fs::create_directory(folder_.path() / "a folder");
     for (const std::string& input : {PathOf("moved away.txt"), PathOf("a folder")}) {
         messageBox_.shown.clear();
         Click(input, PathOf("out.txt"));
