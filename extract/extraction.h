@@ -9,13 +9,10 @@
 #include <string>
 
 #include "platform/files.h"
+#include "regex/number_pattern.h"
 #include "regex/regex_object.h"
 
 namespace morvane {
-
-// What a number is: within a run of ASCII digits, the part from its first digit
-// other than 0, when at least five digits remain.
-inline constexpr const char* kNumberPattern = "([1-9][0-9]{4,})";
 
 struct ExtractionOptions {
     std::size_t blockSize = std::size_t{1} << 20;
@@ -25,7 +22,9 @@ struct ExtractionOptions {
 };
 
 struct ExtractionResult {
-    enum class Outcome { Done, ReadFailed, WriteFailed, Cancelled };
+    // SearchFailed: the search object could not search (no engine, a limit hit),
+    // so the numbers are unknown; an empty list would look like a real one.
+    enum class Outcome { Done, ReadFailed, WriteFailed, SearchFailed, Cancelled };
     Outcome outcome = Outcome::Done;
     std::string reason;  // the system's words when reading or writing failed
 

@@ -10,8 +10,6 @@
 
 namespace morvane {
 
-inline constexpr std::string_view kNumberPattern = "([1-9][0-9]{4,})";
-
 // Appends the start and the length of each number, in order; with firstOnly,
 // stops after the first one.
 template <typename Offset>

@@ -11,6 +11,7 @@
 
 #include "regex/group_match_collection.h"
 #include "regex/number_match_collection.h"
+#include "regex/number_pattern.h"
 #include "regex/number_scanner.h"
 
 namespace morvane {
