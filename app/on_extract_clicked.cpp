@@ -62,6 +62,10 @@ void ExtractToChosenFile(MainWindow& window, RegexObject& regex) {
         case ExtractionResult::Outcome::WriteFailed:
             ShowFailure(window, "无法写入文件：", outputPath, result.reason);
             break;
+        case ExtractionResult::Outcome::SearchFailed:
+            // The old output, if any, is untouched: nothing was committed.
+            window.messageBox.Show("无法提取QQ号码：" + inputPath, kCaption);
+            break;
         case ExtractionResult::Outcome::Cancelled:
             // The user asked for it; the old output, if any, is untouched.
             break;

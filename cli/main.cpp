@@ -69,6 +69,9 @@ int main(int argc, char** argv) {
             return Fail("cannot read", inputName, result.reason);
         case morvane::ExtractionResult::Outcome::WriteFailed:
             return Fail("cannot write", outputName, result.reason);
+        case morvane::ExtractionResult::Outcome::SearchFailed:
+            std::cerr << "morvane-extract: cannot search " << inputName << "\n";
+            return kFileFailure;
     }
     return kSuccess;
 }

@@ -69,7 +69,7 @@ private:
             decoder_.emplace(Utf16Decoder::ByteOrder::BigEndian);
         } else {
             ended_ = read.count < 2;
-            Scan(EndAtZero(text, read.count));
+            return Scan(EndAtZero(text, read.count));
         }
         return {};
     }
@@ -92,8 +92,7 @@ private:
             ended_ = read.count < blockSize_;
             size = EndAtZero(text, read.count);
         }
-        Scan(carry_ + size);
-        return {};
+        return Scan(carry_ + size);
     }
 
     // The text stops at the first zero byte; nothing after it is read.
@@ -107,7 +106,7 @@ private:
     // Searches the text now in the work buffer, all but a trailing run of digits that
     // the next block may continue: that run moves to the buffer's front, without its
     // leading zeros, which never belong to a number.
-    void Scan(std::size_t size) {
+    ExtractionResult Scan(std::size_t size) {
         char* text = work_.get();
         std::size_t start = 0;
         if (streamingRun_) {
@@ -115,19 +114,18 @@ private:
             output_buffer_.append(text, start);
             if (start == size && !ended_) {
                 carry_ = 0;
-                return;
+                return {};
             }
             output_buffer_.append(kLineEnd);
             streamingRun_ = false;
         }
         if (ended_) {
-            Search({text + start, size - start});
             carry_ = 0;
-            return;
+            return Search({text + start, size - start});
         }
         std::size_t runStart = size;
         while (runStart > start && IsDigit(text[runStart - 1])) --runStart;
-        Search({text + start, runStart - start});
+        if (ExtractionResult result = Search({text + start, runStart - start}); !result.done()) return result;
         while (runStart < size && text[runStart] == '0') ++runStart;
         const std::size_t runLength = size - runStart;
         if (runLength > carryLimit_) {
@@ -138,18 +136,20 @@ private:
             std::memmove(text, text + runStart, runLength);
             carry_ = runLength;
         }
+        return {};
     }
 
-    void Search(std::string_view text) {
-        if (text.empty()) return;
+    ExtractionResult Search(std::string_view text) {
+        if (text.empty()) return {};
         regex_.Execute(text);
         const auto matches = regex_.GetMatches();
-        if (!matches) return;
+        if (!matches) return {ExtractionResult::Outcome::SearchFailed, {}};
         const std::int32_t count = matches->Count();
         for (std::int32_t i = 0; i < count; ++i) {
             output_buffer_.append(matches->SubMatchText(i, 0));
             output_buffer_.append(kLineEnd);
         }
+        return {};
     }
 
     ExtractionResult Flush(bool all) {

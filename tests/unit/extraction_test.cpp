@@ -194,23 +194,28 @@ TEST(Extraction, ReportsProgressPerBlockAndWritesInLargeChunks) {
     EXPECT_EQ(done, (std::vector<std::uint64_t>{66, 130, 194, 204}));
 }
 
-TEST(Extraction, CommitsNothingWhenCancelledOrWhenAFileFails) {
+TEST(Extraction, CommitsNothingWhenCancelledOrAnythingFails) {
     const std::string input = "12345 " + std::string(200, 'x') + " 67890";
     struct Failure {
         const char* name;
         std::size_t failReadAfter;
         bool failWrites;
         int cancelAtBlock;
+        bool noEngine;
         ExtractionResult::Outcome outcome;
         const char* reason;
     };
     const Failure failures[] = {
-        {"cancel", std::string::npos, false, 2, ExtractionResult::Outcome::Cancelled, ""},
-        {"read error", 100, false, -1, ExtractionResult::Outcome::ReadFailed, "Input/output error"},
-        {"write error", std::string::npos, true, -1, ExtractionResult::Outcome::WriteFailed, "No space left on device"},
+        {"cancel", std::string::npos, false, 2, false, ExtractionResult::Outcome::Cancelled, ""},
+        {"read error", 100, false, -1, false, ExtractionResult::Outcome::ReadFailed, "Input/output error"},
+        {"write error", std::string::npos, true, -1, false, ExtractionResult::Outcome::WriteFailed,
+         "No space left on device"},
+        // A search object that can't search must not pass for one that found nothing.
+        {"no search engine", std::string::npos, false, -1, true, ExtractionResult::Outcome::SearchFailed, ""},
     };
     for (const Failure& f : failures) {
-        RegexObject regex = RegexObject::Create();
+        RegexObject regex = f.noEngine ? RegexObject::Create([] { return std::shared_ptr<RegexEngine>(); })
+                                       : RegexObject::Create();
         MemorySource source(input, f.failReadAfter);
         MemorySink sink;
         sink.failWrites = f.failWrites;
