@@ -12,13 +12,12 @@
 #include <vector>
 
 #include "platform/qt/hyperlink_factory.h"
+#include "platform/qt/local_text.h"
 #include "platform/qt/qt_label.h"
 #include "platform/qt/window_placement.h"
 
 namespace morvane {
 namespace {
-
-QString ToQString(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
 
 Qt::WindowFlags FlagsFor(const WindowSettings& s) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;

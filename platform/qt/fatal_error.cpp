@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "platform/qt/local_text.h"
+
 namespace morvane {
 namespace {
 
@@ -27,7 +29,7 @@ void OnMemoryExhausted() { EndWithFatalError(DescribeMemoryExhausted(failedReque
 void ShowFatalErrorBox(const std::string& message) {
     std::fprintf(stderr, "morvane: %s\n", message.c_str());
     if (!QApplication::instance()) return;
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Morvane"), QString::fromLocal8Bit(message.c_str()),
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Morvane"), ToQString(message),
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);

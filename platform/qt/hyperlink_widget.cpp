@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/qt/local_text.h"
 #include "platform/qt/qt_label.h"
 
 namespace morvane {
@@ -30,7 +31,7 @@ void HyperlinkWidget::paintEvent(QPaintEvent*) {
     painter.setFont(plain);
     painter.setPen(ToQColor(label_.TextColor(), palette()));
     // Without Qt::TextShowMnemonic an "&" is drawn as itself.
-    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, QString::fromLocal8Bit(label_.ShownText()));
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, ToQString(label_.ShownText()));
 }
 
 void HyperlinkWidget::enterEvent(QEnterEvent*) { SetHovered(true); }

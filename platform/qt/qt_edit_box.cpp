@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "platform/qt/local_text.h"
+
 namespace morvane {
 
 QtEditBox::QtEditBox(QLineEdit* lineEdit) : lineEdit_(lineEdit) {
@@ -12,13 +14,12 @@ QtEditBox::QtEditBox(QLineEdit* lineEdit) : lineEdit_(lineEdit) {
 
 std::string QtEditBox::Content() const {
     if (!lineEdit_) return {};
-    return lineEdit_->text().toLocal8Bit().toStdString();
+    return ToText(lineEdit_->text());
 }
 
 void QtEditBox::SetContent(const std::string& text) {
     if (!lineEdit_) return;
-    // c_str(): a text ends at its first zero byte.
-    lineEdit_->setText(QString::fromLocal8Bit(text.c_str()));
+    lineEdit_->setText(ToQString(text));
 }
 
 }  // namespace morvane

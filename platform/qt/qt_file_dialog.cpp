@@ -8,20 +8,20 @@
 #include <QPointer>
 #include <QStringList>
 
+#include "platform/qt/local_text.h"
+
 namespace morvane {
 
 namespace {
-
-QString FromText(const std::string& text) { return QString::fromLocal8Bit(text.data(), qsizetype(text.size())); }
 
 // Qt reads a type's patterns from the last parentheses of its name and, with
 // HideNameFilterDetails, shows only what comes before them. So each type becomes
 // "description (patterns)": the list shows the description exactly as given, even one
 // that holds parentheses of its own, and files are listed by the pattern alone.
 QString NameFilter(const FileType& type) {
-    QString patterns = FromText(type.pattern);
+    QString patterns = ToQString(type.pattern);
     patterns.replace(u';', u' ');  // the desktop convention separates patterns by ';', Qt by spaces
-    return FromText(type.description) + QStringLiteral(" (") + patterns.simplified() + QLatin1Char(')');
+    return ToQString(type.description) + QStringLiteral(" (") + patterns.simplified() + QLatin1Char(')');
 }
 
 // Qt's own dialog accepts a name in a folder that doesn't exist and never asks before
@@ -71,9 +71,9 @@ std::optional<std::string> QtFileDialog::Show(const FileDialogRequest& request) 
     dialog.setFileMode(open && request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
-    if (request.title) dialog.setWindowTitle(FromText(*request.title));
-    if (request.initialDirectory) dialog.setDirectory(FromText(*request.initialDirectory));
-    if (request.defaultExtension) dialog.setDefaultSuffix(FromText(*request.defaultExtension));
+    if (request.title) dialog.setWindowTitle(ToQString(*request.title));
+    if (request.initialDirectory) dialog.setDirectory(ToQString(*request.initialDirectory));
+    if (request.defaultExtension) dialog.setDefaultSuffix(ToQString(*request.defaultExtension));
 
     QStringList filters;
     for (const FileType& type : request.fileTypes) filters << NameFilter(type);
@@ -83,7 +83,7 @@ std::optional<std::string> QtFileDialog::Show(const FileDialogRequest& request) 
             dialog.selectNameFilter(filters[request.selectedType]);
     }
     // A proposed full path also opens the dialog in that path's folder.
-    if (!request.proposedName.empty()) dialog.selectFile(FromText(request.proposedName));
+    if (!request.proposedName.empty()) dialog.selectFile(ToQString(request.proposedName));
 
     // Qt's dialog never changes the process's current directory, so
     // keepCurrentDirectory needs nothing here.
@@ -94,8 +94,7 @@ std::optional<std::string> QtFileDialog::Show(const FileDialogRequest& request) 
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
     // No length limit: a long path comes back whole rather than cut or refused.
-    const QByteArray path = QFileInfo(files.first()).absoluteFilePath().toLocal8Bit();
-    return std::string(path.constData(), std::size_t(path.size()));
+    return ToText(QFileInfo(files.first()).absoluteFilePath());
 }
 
 }  // namespace morvane

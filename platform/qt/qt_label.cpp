@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "platform/qt/local_text.h"
+
 namespace morvane {
 namespace {
 
@@ -29,7 +31,7 @@ QColor ToQColor(const Color& color, const QPalette& palette) {
 
 QtLabel::QtLabel(const ControlDescription& description, QWidget* parent)
     : QWidget(parent),
-      text_(QString::fromLocal8Bit(description.text.c_str())),
+      text_(ToQString(description.text)),
       textColor_(description.textColor),
       backColor_(description.backColor),
       flags_(AlignmentFlags(description)) {}

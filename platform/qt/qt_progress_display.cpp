@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QString>
 
+#include "platform/qt/local_text.h"
+
 namespace morvane {
 
 namespace {
@@ -22,7 +24,7 @@ QtProgressDisplay::~QtProgressDisplay() { End(); }
 void QtProgressDisplay::Begin(const std::string& label) {
     End();
     QWidget* owner = QApplication::activeWindow();
-    dialog_ = new QProgressDialog(QString::fromLocal8Bit(label.c_str()), QString::fromUtf8("取消"), 0, kSteps, owner);
+    dialog_ = new QProgressDialog(ToQString(label), QString::fromUtf8("取消"), 0, kSteps, owner);
     if (owner) dialog_->setWindowTitle(owner->windowTitle());
     dialog_->setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
     dialog_->setMinimumDuration(kShowAfterMs);

@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "platform/qt/described_window.h"
 #include "platform/qt/fatal_error.h"
+#include "platform/qt/local_text.h"
 #include "platform/qt/qt_edit_box.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_message_box_display.h"
@@ -76,7 +77,7 @@ bool QtRuntime::LoadWindow(const WindowDescription& description) {
 
     for (const ControlDescription& control : description.controls) {
         if (control.kind != ControlKind::PushButton || !control.onClick) continue;
-        auto* button = window->findChild<QPushButton*>(QString::fromLocal8Bit(control.name.c_str()));
+        auto* button = window->findChild<QPushButton*>(ToQString(control.name));
         if (!button) continue;
         const Handler handler = control.onClick;
         QObject::connect(button, &QPushButton::clicked, window, [handler, &main] { Dispatch(handler, main); });

@@ -5,13 +5,15 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "platform/qt/local_text.h"
+
 namespace morvane {
 
 namespace {
 
 QUrl ToUrl(const std::string& url) {
     // Strict parsing: an address that isn't one goes nowhere rather than being guessed at.
-    return QUrl(QString::fromLocal8Bit(url.data(), qsizetype(url.size())), QUrl::StrictMode);
+    return QUrl(ToQString(url), QUrl::StrictMode);
 }
 
 bool StartDetached(const QString& command, const QString& address) {

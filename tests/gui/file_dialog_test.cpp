@@ -18,12 +18,10 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "platform/qt/local_text.h"
 
 namespace morvane {
 namespace {
-
-std::string ToText(const QString& text) { return text.toLocal8Bit().toStdString(); }
-QString FromText(const std::string& text) { return QString::fromLocal8Bit(text); }
 
 // Runs `action` on the next modal dialog of type T once it is up; the dialog's own
 // loop keeps running meanwhile, so this polls. A dialog that the action leaves open
@@ -77,7 +75,7 @@ class LineEditBox : public EditBox {
 public:
     QLineEdit edit;
     std::string Content() const override { return ToText(edit.text()); }
-    void SetContent(const std::string& text) override { edit.setText(FromText(text)); }
+    void SetContent(const std::string& text) override { edit.setText(ToQString(text)); }
 };
 
 class NoMessages : public MessageBoxDisplay {
@@ -172,7 +170,7 @@ TEST_F(FileDialogTest, SaveDialogTakesTheRequestedSettings) {
     const std::optional<std::string> chosen = QtFileDialog().Show(request);
 
     ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(FromText(*chosen), QDir(folder).absoluteFilePath("结果.txt"));
+    EXPECT_EQ(ToQString(*chosen), QDir(folder).absoluteFilePath("结果.txt"));
 }
 
 TEST_F(FileDialogTest, NoOverwritePromptWhenNotAsked) {
