@@ -4,35 +4,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 #include <gtest/gtest.h>
 
-#include <functional>
 
 #include "platform/qt/qt_translations.h"
+#include "tests/gui/when_modal_appears.h"
 
 namespace morvane {
 namespace {
 
-// Runs `inspect` on the message box once it is up, then closes it with its
-// button as a user would; a box the inspection leaves open is closed anyway.
-void WhenBoxAppears(std::function<void(QMessageBox*)> inspect) {
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, inspect] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
-        poll->stop();
-        poll->deleteLater();
-        inspect(box);
-        if (box->isVisible()) box->done(0);
-    });
-    poll->start();
-}
-
 TEST(QtMessageBoxDisplayTest, ShowsTheMessageAsPlainTextWithOneButtonAndNoIcon) {
     bool seen = false;
-    WhenBoxAppears([&seen](QMessageBox* box) {
+    WhenModalAppears<QMessageBox>([&seen](QMessageBox* box) {
         seen = true;
         EXPECT_EQ(box->windowTitle(), "提示");
         // A file name with markup in it must show as typed.
