@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <gtest/gtest.h>
 
-
 #include "platform/qt/qt_translations.h"
 #include "tests/gui/when_modal_appears.h"
 
