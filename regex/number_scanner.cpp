@@ -1,7 +1,9 @@
 #include "regex/number_scanner.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -50,7 +52,10 @@ public:
         std::size_t pos = 0;
         for (; pos + kBlock <= size_; pos += kBlock) {
             const std::uint64_t digits = DigitMask(data_ + pos);
-            if (digits == 0 && !open_) continue;
+            if (digits == 0 && !open_) {
+                previousDigits_ = 0;
+                continue;
+            }
             if (Block(digits, pos)) return;
         }
         if (pos < size_ || open_) {
@@ -65,19 +70,38 @@ public:
 private:
     // True once nothing more is wanted.
     bool Block(std::uint64_t digits, std::size_t base) {
-        const std::uint64_t before = (digits << 1) | (open_ ? 1u : 0u);  // bit i: byte i-1 is a digit
-        std::uint64_t starts = digits & ~before;
-        std::uint64_t ends = ~digits & before;
+        const std::uint64_t previous = std::exchange(previousDigits_, digits);
+        // Bit i: byte i ends five digits in a row, the previous block's last ones counted.
+        std::uint64_t fifth = digits;
+        for (unsigned k = 1; k < kMinDigits; ++k) fifth &= (digits << k) | (previous >> (kBlock - k));
+        // Only runs of five digits or more can hold a number. Dropping the shorter
+        // ones here, all at once, spares the per-run work on dates, times and the like.
+        std::uint64_t long_ = fifth;
+        for (unsigned k = 1; k < kMinDigits; ++k) long_ |= fifth >> k;
+
+        // A long run that began in the previous block while it still looked short.
+        if (!open_ && (previous >> 63) && (long_ & 1)) {
+            runStart_ = trailingStart_;
+            open_ = true;
+        }
+        // A block of digits only is a long run already, open from here on.
+        if ((digits >> 63) && ~digits != 0) {
+            trailingStart_ = base + kBlock - static_cast<std::size_t>(std::countl_one(digits));
+        }
+
+        const std::uint64_t before = (long_ << 1) | (open_ ? 1u : 0u);  // bit i: byte i-1 is in a long run
+        std::uint64_t starts = long_ & ~before;
+        std::uint64_t ends = ~long_ & before;
         for (;;) {
             if (open_) {
                 if (ends == 0) return false;
-                const std::size_t end = base + static_cast<std::size_t>(__builtin_ctzll(ends));
+                const std::size_t end = base + static_cast<std::size_t>(std::countr_zero(ends));
                 ends &= ends - 1;
                 open_ = false;
                 if (Close(end)) return true;
             } else {
                 if (starts == 0) return false;
-                runStart_ = base + static_cast<std::size_t>(__builtin_ctzll(starts));
+                runStart_ = base + static_cast<std::size_t>(std::countr_zero(starts));
                 starts &= starts - 1;
                 open_ = true;
             }
@@ -97,8 +121,10 @@ private:
     std::size_t size_;
     bool firstOnly_;
     std::vector<Offset>& out_;
-    bool open_ = false;  // a digit run reaches the end of the bytes seen so far
+    bool open_ = false;  // a long digit run reaches the end of the bytes seen so far
     std::size_t runStart_ = 0;
+    std::uint64_t previousDigits_ = 0;
+    std::size_t trailingStart_ = 0;  // where the digit run at the end of the last block began
 };
 
 }  // namespace
