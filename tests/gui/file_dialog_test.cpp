@@ -13,11 +13,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
 #include "platform/qt/local_text.h"
 #include "tests/gui/when_modal_appears.h"
+#include "tests/support/scripted_desktop.h"
 
 namespace morvane {
 namespace {
@@ -59,18 +61,6 @@ public:
     void SetContent(const std::string& text) override { edit.setText(ToQString(text)); }
 };
 
-class NoMessages : public MessageBoxDisplay {
-public:
-    void Show(const std::string&, const std::string&) override { ADD_FAILURE() << "no message expected"; }
-};
-
-class NoProgress : public ProgressDisplay {
-public:
-    void Begin(const std::string&) override {}
-    bool Update(std::uint64_t, std::uint64_t) override { return true; }
-    void End() override {}
-};
-
 class FileDialogTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -91,8 +81,8 @@ TEST_F(FileDialogTest, ChosenFileReachesThePathBoxWhole) {
 
     LineEditBox pathBox;
     QtFileDialog files;
-    NoMessages messages;
-    NoProgress progress;
+    test_support::RecordingMessageBox messages;
+    test_support::ScriptedProgress progress;
     MainWindow window(pathBox, files, messages, progress);
 
     WhenModalAppears<QFileDialog>([&](QFileDialog* dialog) {
@@ -113,6 +103,7 @@ TEST_F(FileDialogTest, ChosenFileReachesThePathBoxWhole) {
 
     EXPECT_EQ(pathBox.edit.text(), input);
     EXPECT_EQ(window.通用对话框1.FileName, ToText(input));
+    EXPECT_THAT(messages.shown, ::testing::IsEmpty());
 }
 
 TEST_F(FileDialogTest, SaveDialogTakesTheRequestedSettings) {

@@ -12,22 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scripted_desktop.h"
+
 namespace morvane {
 namespace {
 
-class ScriptedOpener : public UrlOpener {
-public:
-    bool opens = true;
-    std::vector<std::string> calls;
-    bool OpenWithDesktop(const std::string& url) override {
-        calls.push_back(url);
-        return opens;
-    }
-    bool OpenWithBrowser(const std::string& url) override {
-        calls.push_back(url);
-        return opens;
-    }
-};
+using test_support::ScriptedOpener;
 
 enum class Ink { None, Blue, Red, Mixed };
 
@@ -93,13 +83,16 @@ TEST_F(HyperlinkWidgetTest, MovingOutWhileTheButtonIsHeldEndsTheHover) {
     Mouse(QEvent::MouseMove, {60, 80}, Qt::NoButton, Qt::LeftButton);
     EXPECT_EQ(TextInk(*link), Ink::Blue);
     Mouse(QEvent::MouseButtonRelease, {60, 80}, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(opener->calls.size(), 1u);  // the press opened it; the release outside changed nothing
+    // The press opened it; the release outside changed nothing.
+    EXPECT_EQ(opener->desktopCalls.size(), 1u);
+    EXPECT_TRUE(opener->browserCalls.empty());
 }
 
 TEST_F(HyperlinkWidgetTest, LeftPressOpensTheAddressOnceAndStaysBlue) {
     Enter();
     Mouse(QEvent::MouseButtonPress, {60, 16}, Qt::LeftButton, Qt::LeftButton);
-    ASSERT_EQ(opener->calls, std::vector<std::string>{"https://" + std::string(kMakerWebAddress)});
+    ASSERT_EQ(opener->desktopCalls, std::vector<std::string>{"https://" + std::string(kMakerWebAddress)});
+    EXPECT_TRUE(opener->browserCalls.empty());
     EXPECT_TRUE(link->label().Visited());
     EXPECT_EQ(TextInk(*link), Ink::Red);
     Leave();
@@ -109,7 +102,8 @@ TEST_F(HyperlinkWidgetTest, LeftPressOpensTheAddressOnceAndStaysBlue) {
 TEST_F(HyperlinkWidgetTest, OtherButtonsOpenNothing) {
     Mouse(QEvent::MouseButtonPress, {60, 16}, Qt::RightButton, Qt::RightButton);
     Mouse(QEvent::MouseButtonPress, {60, 16}, Qt::MiddleButton, Qt::MiddleButton);
-    EXPECT_TRUE(opener->calls.empty());
+    EXPECT_TRUE(opener->desktopCalls.empty());
+    EXPECT_TRUE(opener->browserCalls.empty());
 }
 
 TEST_F(HyperlinkWidgetTest, TheAddressFitsTheLabel) {

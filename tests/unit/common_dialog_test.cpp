@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "tests/support/scripted_desktop.h"
 
 namespace morvane {
 
@@ -22,40 +23,10 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 
-// Records every request and answers with a prepared result.
-class ScriptedFileDialog : public FileDialog {
-public:
-    std::optional<std::string> answer;
-    std::vector<FileDialogRequest> requests;
-
-    std::optional<std::string> Show(const FileDialogRequest& request) override {
-        requests.push_back(request);
-        return answer;
-    }
-};
-
-class FakeEditBox : public EditBox {
-public:
-    std::string content;
-    int writes = 0;
-    std::string Content() const override { return content; }
-    void SetContent(const std::string& text) override {
-        content = text;
-        ++writes;
-    }
-};
-
-class SilentMessageBox : public MessageBoxDisplay {
-public:
-    void Show(const std::string&, const std::string&) override { ADD_FAILURE() << "no message expected"; }
-};
-
-class SilentProgress : public ProgressDisplay {
-public:
-    void Begin(const std::string&) override {}
-    bool Update(std::uint64_t, std::uint64_t) override { return true; }
-    void End() override {}
-};
+using test_support::FakeEditBox;
+using test_support::RecordingMessageBox;
+using test_support::ScriptedFileDialog;
+using test_support::ScriptedProgress;
 
 struct FilterCase {
     const char* name;
@@ -215,9 +186,12 @@ TEST(CommonDialogTest, FontAndHelpKindsShowNoFileDialog) {
 struct ChooseFileFixture : ::testing::Test {
     ScriptedFileDialog files;
     FakeEditBox pathBox;
-    SilentMessageBox messages;
-    SilentProgress progress;
+    RecordingMessageBox messages;
+    ScriptedProgress progress;
     MainWindow window{pathBox, files, messages, progress};
+
+    // Choosing a file is silent, whatever the outcome.
+    void TearDown() override { EXPECT_THAT(messages.shown, IsEmpty()); }
 };
 
 TEST_F(ChooseFileFixture, ConfirmedChoiceReplacesTheWholeContent) {

@@ -5,26 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scripted_desktop.h"
+
 namespace morvane {
 namespace {
 
-// Answers each way of opening with a prepared outcome and records what it was given.
-class ScriptedOpener : public UrlOpener {
-public:
-    bool desktopOpens = true;
-    bool browserOpens = true;
-    std::vector<std::string> desktopCalls;
-    std::vector<std::string> browserCalls;
-
-    bool OpenWithDesktop(const std::string& url) override {
-        desktopCalls.push_back(url);
-        return desktopOpens;
-    }
-    bool OpenWithBrowser(const std::string& url) override {
-        browserCalls.push_back(url);
-        return browserOpens;
-    }
-};
+using test_support::ScriptedOpener;
 
 const Color kBlue = Color::Rgb(0, 0, 255);
 const Color kRed = Color::Rgb(255, 0, 0);

@@ -10,6 +10,7 @@
 
 #include "app/main_window.h"
 
+#include "tests/support/scripted_desktop.h"
 #include "tests/support/temp_folder.h"
 
 namespace morvane {
@@ -17,48 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FakeEditBox : public EditBox {
-public:
-    std::string Content() const override { return content; }
-    void SetContent(const std::string& text) override { content = text; }
-    std::string content;
-};
-
-class ScriptedFileDialog : public FileDialog {
-public:
-    std::optional<std::string> Show(const FileDialogRequest& request) override {
-        requests.push_back(request);
-        return answer;
-    }
-    std::optional<std::string> answer;
-    std::vector<FileDialogRequest> requests;
-};
-
-class RecordingMessageBox : public MessageBoxDisplay {
-public:
-    void Show(const std::string& message, const std::string& caption) override {
-        shown.emplace_back(message, caption);
-    }
-    std::vector<std::pair<std::string, std::string>> shown;
-};
-
-class ScriptedProgress : public ProgressDisplay {
-public:
-    void Begin(const std::string& label) override {
-        labels.push_back(label);
-        ++open;
-    }
-    bool Update(std::uint64_t done, std::uint64_t total) override {
-        updates.emplace_back(done, total);
-        return !cancel;
-    }
-    void End() override { --open; }
-
-    bool cancel = false;
-    int open = 0;
-    std::vector<std::string> labels;
-    std::vector<std::pair<std::uint64_t, std::uint64_t>> updates;
-};
+using test_support::FakeEditBox;
+using test_support::RecordingMessageBox;
+using test_support::ScriptedFileDialog;
+using test_support::ScriptedProgress;
 
 class OnExtractClickedTest : public ::testing::Test {
 protected:
@@ -82,7 +45,7 @@ protected:
         OnExtractClicked(window_);
     }
 
-    using Messages = std::vector<std::pair<std::string, std::string>>;
+    using Messages = RecordingMessageBox::Shown;
     const Messages& messages() const { return messageBox_.shown; }
 
     test_support::TempFolder folder_{"morvane 提取 "};
