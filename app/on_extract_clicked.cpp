@@ -13,6 +13,8 @@ namespace morvane {
 namespace {
 
 constexpr const char* kCaption = "提示";
+constexpr const char* kCannotRead = "无法读取文件：";
+constexpr const char* kCannotWrite = "无法写入文件：";
 constexpr const char* kProposedName = "QQ号码.txt";
 
 void ShowFailure(MainWindow& window, const std::string& what, const std::string& path, const std::string& reason) {
@@ -35,12 +37,12 @@ void ExtractToChosenFile(MainWindow& window, RegexObject& regex) {
     // The input is opened first, so an unreadable one never leaves anything behind.
     InputFile input;
     if (FileStatus status = input.Open(inputPath); !status) {
-        ShowFailure(window, "无法读取文件：", inputPath, status.reason());
+        ShowFailure(window, kCannotRead, inputPath, status.reason());
         return;
     }
     ReplacementFile output;
     if (FileStatus status = output.Open(outputPath); !status) {
-        ShowFailure(window, "无法写入文件：", outputPath, status.reason());
+        ShowFailure(window, kCannotWrite, outputPath, status.reason());
         return;
     }
 
@@ -57,10 +59,10 @@ void ExtractToChosenFile(MainWindow& window, RegexObject& regex) {
             window.messageBox.Show("完成！", kCaption);
             break;
         case ExtractionResult::Outcome::ReadFailed:
-            ShowFailure(window, "无法读取文件：", inputPath, result.reason);
+            ShowFailure(window, kCannotRead, inputPath, result.reason);
             break;
         case ExtractionResult::Outcome::WriteFailed:
-            ShowFailure(window, "无法写入文件：", outputPath, result.reason);
+            ShowFailure(window, kCannotWrite, outputPath, result.reason);
             break;
         case ExtractionResult::Outcome::SearchFailed:
             // The old output, if any, is untouched: nothing was committed.

@@ -12,14 +12,10 @@ namespace morvane {
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::TempFolder;
 
 class FilesTest : public ::testing::Test {
 protected:
-    std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
-    std::string WriteFile(const std::string& name, const std::string& bytes) const {
-        return folder_.WriteFile(name, bytes);
-    }
-    static std::string ReadFile(const std::string& path) { return test_support::TempFolder::ReadFile(path); }
 
     static FileStatus Replace(const std::string& path, const std::string& bytes) {
         ReplacementFile file;
@@ -32,61 +28,61 @@ protected:
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()));
     }
 
-    test_support::TempFolder folder_{"morvane files 文件 "};
+    TempFolder folder_{"morvane files 文件 "};
 };
 
 TEST_F(FilesTest, UncommittedReplacementLeavesTheOldFileAndNoTrace) {
-    const std::string target = WriteFile("list.txt", "old");
+    const std::string target = folder_.WriteFile("list.txt", "old");
     {
         ReplacementFile file;
         ASSERT_TRUE(file.Open(target));
         ASSERT_TRUE(file.Write("new, never committed"));
         EXPECT_EQ(EntryCount(), 2u) << "the bytes go to a file beside the target";
     }
-    EXPECT_EQ(ReadFile(target), "old");
+    EXPECT_EQ(TempFolder::ReadFile(target), "old");
     EXPECT_EQ(EntryCount(), 1u);
 }
 
 TEST_F(FilesTest, ReplacementKeepsPermissionsAndNewFilesGetTheUsualOnes) {
-    const std::string existing = WriteFile("existing.txt", "old");
+    const std::string existing = folder_.WriteFile("existing.txt", "old");
     fs::permissions(existing, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_TRUE(Replace(existing, "new"));
-    EXPECT_EQ(ReadFile(existing), "new");
+    EXPECT_EQ(TempFolder::ReadFile(existing), "new");
     EXPECT_EQ(fs::status(existing).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
     // A file made the ordinary way shows what the user's file-creation mask allows.
-    const std::string ordinary = WriteFile("ordinary.txt", "");
-    ASSERT_TRUE(Replace(PathOf("fresh.txt"), "new"));
-    EXPECT_EQ(fs::status(PathOf("fresh.txt")).permissions(), fs::status(ordinary).permissions());
+    const std::string ordinary = folder_.WriteFile("ordinary.txt", "");
+    ASSERT_TRUE(Replace(folder_.PathOf("fresh.txt"), "new"));
+    EXPECT_EQ(fs::status(folder_.PathOf("fresh.txt")).permissions(), fs::status(ordinary).permissions());
 }
 
 TEST_F(FilesTest, ReplacementThroughASymbolicLinkKeepsTheLink) {
-    const std::string real = WriteFile("real.txt", "old");
-    fs::create_symlink("real.txt", PathOf("link.txt"));
-    fs::create_symlink("not yet there.txt", PathOf("dangling.txt"));
+    const std::string real = folder_.WriteFile("real.txt", "old");
+    fs::create_symlink("real.txt", folder_.PathOf("link.txt"));
+    fs::create_symlink("not yet there.txt", folder_.PathOf("dangling.txt"));
 
-    ASSERT_TRUE(Replace(PathOf("link.txt"), "through the link"));
-    EXPECT_TRUE(fs::is_symlink(PathOf("link.txt")));
-    EXPECT_EQ(ReadFile(real), "through the link");
+    ASSERT_TRUE(Replace(folder_.PathOf("link.txt"), "through the link"));
+    EXPECT_TRUE(fs::is_symlink(folder_.PathOf("link.txt")));
+    EXPECT_EQ(TempFolder::ReadFile(real), "through the link");
 
-    ASSERT_TRUE(Replace(PathOf("dangling.txt"), "made at the end of the link"));
-    EXPECT_TRUE(fs::is_symlink(PathOf("dangling.txt")));
-    EXPECT_EQ(ReadFile(PathOf("not yet there.txt")), "made at the end of the link");
+    ASSERT_TRUE(Replace(folder_.PathOf("dangling.txt"), "made at the end of the link"));
+    EXPECT_TRUE(fs::is_symlink(folder_.PathOf("dangling.txt")));
+    EXPECT_EQ(TempFolder::ReadFile(folder_.PathOf("not yet there.txt")), "made at the end of the link");
 }
 
 TEST_F(FilesTest, FailuresCarryTheSystemsReason) {
     fs::create_directory(folder_.path() / "folder");
     InputFile input;
-    EXPECT_EQ(input.Open(PathOf("missing.txt")).reason(), "No such file or directory");
-    EXPECT_EQ(input.Open(PathOf("folder")).reason(), "Is a directory");
+    EXPECT_EQ(input.Open(folder_.PathOf("missing.txt")).reason(), "No such file or directory");
+    EXPECT_EQ(input.Open(folder_.PathOf("folder")).reason(), "Is a directory");
     ReplacementFile output;
-    EXPECT_EQ(output.Open(PathOf("folder")).reason(), "Is a directory");
-    EXPECT_EQ(output.Open(PathOf("missing folder/out.txt")).reason(), "No such file or directory");
+    EXPECT_EQ(output.Open(folder_.PathOf("folder")).reason(), "Is a directory");
+    EXPECT_EQ(output.Open(folder_.PathOf("missing folder/out.txt")).reason(), "No such file or directory");
 }
 
 TEST_F(FilesTest, InputKnowsItsSizeAndReadsToTheEnd) {
     InputFile input;
-    ASSERT_TRUE(input.Open(WriteFile("in.txt", "0123456789")));
+    ASSERT_TRUE(input.Open(folder_.WriteFile("in.txt", "0123456789")));
     EXPECT_EQ(input.Size(), 10u);
     char buffer[8];
     ReadResult first = input.Read(buffer, sizeof buffer);

@@ -19,17 +19,13 @@ namespace {
 namespace fs = std::filesystem;
 
 using test_support::FakeEditBox;
+using test_support::TempFolder;
 using test_support::RecordingMessageBox;
 using test_support::ScriptedFileDialog;
 using test_support::ScriptedProgress;
 
 class OnExtractClickedTest : public ::testing::Test {
 protected:
-    std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
-    std::string WriteFile(const std::string& name, const std::string& bytes) const {
-        return folder_.WriteFile(name, bytes);
-    }
-    static std::string ReadFile(const std::string& path) { return test_support::TempFolder::ReadFile(path); }
 
     // What the folder holds: no temporary file may be left behind.
     std::vector<std::string> FolderEntries() const {
@@ -48,7 +44,7 @@ protected:
     using Messages = RecordingMessageBox::Shown;
     const Messages& messages() const { return messageBox_.shown; }
 
-    test_support::TempFolder folder_{"morvane 提取 "};
+    TempFolder folder_{"morvane 提取 "};
     FakeEditBox editBox_;
     ScriptedFileDialog fileDialog_;
     RecordingMessageBox messageBox_;
@@ -57,7 +53,7 @@ protected:
 };
 
 TEST_F(OnExtractClickedTest, EmptyPathOnlyWarns) {
-    Click("", PathOf("out.txt"));
+    Click("", folder_.PathOf("out.txt"));
     EXPECT_EQ(messages(), (Messages{{"请选择文件！", "提示"}}));
     EXPECT_TRUE(fileDialog_.requests.empty());
     EXPECT_TRUE(progress_.labels.empty());
@@ -65,7 +61,7 @@ TEST_F(OnExtractClickedTest, EmptyPathOnlyWarns) {
 }
 
 TEST_F(OnExtractClickedTest, CancelledSaveDialogReadsAndWritesNothing) {
-    const std::string input = WriteFile("in.txt", "12345");
+    const std::string input = folder_.WriteFile("in.txt", "12345");
     window_.通用对话框1.FileName = "something else";
     Click(input, std::nullopt);
 
@@ -91,13 +87,13 @@ TEST_F(OnExtractClickedTest, WritesTheListThenSaysDone) {
         {"UTF-16 LE", std::string("\xFF\xFE" "1\0" "2\0" "3\0" "4\0" "5\0", 12), "12345\r\n"},
     };
     for (const Case& c : cases) {
-        const std::string input = WriteFile("输入 文件.txt", c.input);
-        const std::string output = WriteFile("QQ号码.txt", "an older list");
+        const std::string input = folder_.WriteFile("输入 文件.txt", c.input);
+        const std::string output = folder_.WriteFile("QQ号码.txt", "an older list");
         messageBox_.shown.clear();
         progress_.updates.clear();
         Click(input, output);
 
-        EXPECT_EQ(ReadFile(output), c.expected) << c.name;
+        EXPECT_EQ(TempFolder::ReadFile(output), c.expected) << c.name;
         EXPECT_EQ(messages(), (Messages{{"完成！", "提示"}})) << c.name;
         EXPECT_EQ(window_.通用对话框1.FileName, output) << c.name;
         EXPECT_EQ(progress_.open, 0) << c.name;
@@ -112,20 +108,20 @@ TEST_F(OnExtractClickedTest, WritesTheListThenSaysDone) {
 
 TEST_F(OnExtractClickedTest, UnreadableInputIsReportedAndNothingWritten) {
     fs::create_directory(folder_.path() / "a folder");
-    for (const std::string& input : {PathOf("moved away.txt"), PathOf("a folder")}) {
+    for (const std::string& input : {folder_.PathOf("moved away.txt"), folder_.PathOf("a folder")}) {
         messageBox_.shown.clear();
-        Click(input, PathOf("out.txt"));
+        Click(input, folder_.PathOf("out.txt"));
         ASSERT_EQ(messages().size(), 1u) << input;
         EXPECT_TRUE(messages()[0].first.starts_with("无法读取文件：" + input + "\n")) << messages()[0].first;
         EXPECT_GT(messages()[0].first.size(), ("无法读取文件：" + input + "\n").size()) << "the system's reason";
         EXPECT_EQ(messages()[0].second, "提示");
-        EXPECT_FALSE(fs::exists(PathOf("out.txt")));
+        EXPECT_FALSE(fs::exists(folder_.PathOf("out.txt")));
     }
 }
 
 TEST_F(OnExtractClickedTest, UnwritableOutputIsReportedNeverDone) {
-    const std::string input = WriteFile("in.txt", "12345");
-    const std::string output = PathOf("no such folder/out.txt");
+    const std::string input = folder_.WriteFile("in.txt", "12345");
+    const std::string output = folder_.PathOf("no such folder/out.txt");
     Click(input, output);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].first.starts_with("无法写入文件：" + output + "\n")) << messages()[0].first;
@@ -134,35 +130,35 @@ TEST_F(OnExtractClickedTest, UnwritableOutputIsReportedNeverDone) {
 }
 
 TEST_F(OnExtractClickedTest, ReadOnlyOutputStaysWhole) {
-    const std::string input = WriteFile("in.txt", "12345");
-    const std::string output = WriteFile("kept.txt", "keep me");
+    const std::string input = folder_.WriteFile("in.txt", "12345");
+    const std::string output = folder_.WriteFile("kept.txt", "keep me");
     fs::permissions(output, fs::perms::owner_read);
     if (std::ofstream(output, std::ios::app).is_open()) GTEST_SKIP() << "running with the power to write anything";
 
     Click(input, output);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].first.starts_with("无法写入文件：" + output + "\n")) << messages()[0].first;
-    EXPECT_EQ(ReadFile(output), "keep me");
+    EXPECT_EQ(TempFolder::ReadFile(output), "keep me");
     EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"in.txt", "kept.txt"}));
 }
 
 TEST_F(OnExtractClickedTest, InputChosenAsOutputIsReplacedByItsList) {
-    const std::string file = WriteFile("list.txt", "12345 67890");
+    const std::string file = folder_.WriteFile("list.txt", "12345 67890");
     Click(file, file);
-    EXPECT_EQ(ReadFile(file), "12345\r\n67890\r\n");
+    EXPECT_EQ(TempFolder::ReadFile(file), "12345\r\n67890\r\n");
     EXPECT_EQ(messages(), (Messages{{"完成！", "提示"}}));
 }
 
 TEST_F(OnExtractClickedTest, CancelledProgressLeavesTheOldFileWholeAndSaysNothing) {
-    const std::string input = WriteFile("in.txt", "12345 67890");
-    const std::string output = WriteFile("out.txt", "an older list");
+    const std::string input = folder_.WriteFile("in.txt", "12345 67890");
+    const std::string output = folder_.WriteFile("out.txt", "an older list");
     progress_.cancel = true;
     Click(input, output);
 
     EXPECT_EQ(progress_.labels, std::vector<std::string>{"正在提取QQ号码……"});
     EXPECT_EQ(progress_.open, 0);
     EXPECT_TRUE(messages().empty());
-    EXPECT_EQ(ReadFile(output), "an older list");
+    EXPECT_EQ(TempFolder::ReadFile(output), "an older list");
     EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"in.txt", "out.txt"}));
 }
 
